@@ -1,6 +1,7 @@
 #pragma once
 // One entry of the card catalogue, and the card types.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -40,5 +41,10 @@ inline constexpr int kBowlingCards = 40;
 inline constexpr int kBattingCards = 60;
 inline constexpr int kFieldingCards = 60;
 inline constexpr int kMaxCardNumber = 60;
+
+// The loaded catalogue, indexed [card type 0..4][card number 0..60]. Entries
+// the catalogue does not fill (type 0, number 0, bowling 41-60) stay empty,
+// and the rules rely on that: card number 0 is judged against an empty record.
+using CardCatalogue = std::array<std::array<CardRecord, kMaxCardNumber + 1>, 5>;
 
 }  // namespace tanvorel

@@ -19,10 +19,6 @@ namespace tanvorel {
 
 inline constexpr int kCatalogueLines = 166;
 
-// The loaded records, indexed [card type 0..4][card number 0..60]. Entries
-// that the file does not fill (type 0, number 0, bowling 41-60) are empty.
-using CardCatalogue = std::array<std::array<CardRecord, kMaxCardNumber + 1>, 5>;
-
 enum class CatalogueErrorKind {
   CannotOpen,      // missing file or folder, a folder in its place, unreadable
   EndsEarly,       // the file ends before its 166th line
