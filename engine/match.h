@@ -53,6 +53,8 @@ class Match {
   MatchState& State() { return state_; }
   const MatchState& State() const { return state_; }
   const ScoreSheet& Sheet() const { return sheet_; }
+  // Writes a caption of the score sheet directly, as ball recording does.
+  void WriteCaption(SheetLabel label, int index, const std::string& text) { SetCaption(label, index, text); }
   Random& Rng() { return random_; }
 
   void SetTrace(MatchTrace* trace);
