@@ -113,8 +113,20 @@ void Page(Sketch& sk, int firstOver, int innings, const QString& heading) {
     for (int i = 1; i < 10; ++i) edges[i] = (centres[i - 1] + centres[i]) / 2;
     edges[0] = 2 * centres[0] - edges[1];
     edges[10] = 2 * centres[9] - edges[9];
+    // The row's top and bottom follow each box's own centre, as the hand
+    // that ruled the book did.
     const QPointF h = down * half;
-    QPainterPath box = Quad(edges[0] - h, edges[10] - h, edges[10] + h, edges[0] + h);
+    QPainterPath box(edges[0] - h);
+    for (int i = 0; i < 10; ++i) {
+      box.lineTo(centres[i] - h);
+      box.lineTo(edges[i + 1] - h);
+    }
+    box.lineTo(edges[10] + h);
+    for (int i = 9; i >= 0; --i) {
+      box.lineTo(centres[i] + h);
+      box.lineTo(edges[i] + h);
+    }
+    box.closeSubpath();
     sk.fill(box, QColor(0xff, 0xff, 0xff, 200));
     for (int i = 1; i < 10; ++i) sk.stroke(Polyline({edges[i] - h, edges[i] + h}), thin);
     sk.stroke(box, bold);

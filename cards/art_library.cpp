@@ -51,14 +51,22 @@ const QImage& Picture::cached(QSize pixels, double dpr) const {
   return cache_.front().image;
 }
 
+QSize Picture::DevicePixels(QSizeF logical, double dpr) {
+  return {std::max(1, static_cast<int>(std::lround(logical.width() * dpr))),
+          std::max(1, static_cast<int>(std::lround(logical.height() * dpr)))};
+}
+
+void Picture::prepare(QSizeF logical, double dpr) const {
+  const QSize pixels = DevicePixels(logical, dpr);
+  if (static_cast<long long>(pixels.width()) * pixels.height() <= kMaxCachedPixels) cached(pixels, dpr);
+}
+
 void Picture::draw(QPainter& p, const QRectF& target) const {
   if (target.isEmpty() || size_.isEmpty()) return;
   const QTransform& world = p.worldTransform();
   if (world.type() > QTransform::TxScale) return drawVector(p, target);
   const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-  const QRectF onDevice = world.mapRect(target);
-  const QSize pixels(std::max(1, static_cast<int>(std::lround(onDevice.width() * dpr))),
-                     std::max(1, static_cast<int>(std::lround(onDevice.height() * dpr))));
+  const QSize pixels = DevicePixels(world.mapRect(target).size(), dpr);
   if (static_cast<long long>(pixels.width()) * pixels.height() > kMaxCachedPixels) return drawVector(p, target);
   p.drawImage(target, cached(pixels, dpr));
 }

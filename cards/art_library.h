@@ -35,6 +35,10 @@ class Picture {
   // sizes, the vector data is drawn directly instead of the cache.
   void draw(QPainter& p, const QRectF& target) const;
 
+  // Renders into the cache ahead of time for drawing at `logical` size on a
+  // device of ratio `dpr`, so that the first paint at that size is a copy.
+  void prepare(QSizeF logical, double dpr) const;
+
   // Draws straight from the vector data, bypassing the cache.
   void drawVector(QPainter& p, const QRectF& target) const;
 
@@ -56,6 +60,7 @@ class Picture {
     QImage image;
   };
   const QImage& cached(QSize pixels, double dpr) const;
+  static QSize DevicePixels(QSizeF logical, double dpr);
 
   QSize size_;
   Sketch sketch_;
