@@ -213,20 +213,23 @@ void BowlingScene(Sketch& sk, const BowlingFace& face, const Delivery& d) {
   DrawFigure(sk, stance, Kit::Batter, far + QPointF(11, 0), 0.4, kHelmet);
 
   // The ball's path from the hand, through the bounce, to the batter.
-  const QPointF release = v.At(-0.02, 0.55, 0.62);
+  const QPointF hand(kPanel.right() - 32, kPanel.bottom() - 30);
+  const QPointF release = hand - QPointF(4, 14);
   QPainterPath path(release);
   const double uEnd = 0.15 + d.swing * 0.55 + d.turn;
+  const QPointF end = v.At(1.0, uEnd, d.finish * 0.9);
   QPointF bounce;
   const bool pitches = d.bounce > 0;
+  // Swing bends the flight sideways, loop lifts it.
+  auto bend = [&](QPointF a, QPointF b, double swing, double lift) {
+    return (a + b) / 2 + QPointF(swing * 26, -lift);
+  };
   if (pitches) {
-    const double ub = 0.35 + d.swing * 0.5;
-    bounce = v.At(d.bounce, ub, 0);
-    const double mid = d.bounce / 2;
-    path.quadTo(v.At(mid, 0.45 + d.swing * 0.9, 0.5 + d.loop * 0.7), bounce);
-    const double t2 = (d.bounce + 1) / 2;
-    path.quadTo(v.At(t2, (ub + uEnd) / 2, d.finish * 0.75 + 0.05), v.At(1.0, uEnd, d.finish * 0.9));
+    bounce = v.At(d.bounce, 0.35 + d.swing * 0.5, 0);
+    path.quadTo(bend(release, bounce, d.swing, 14 + d.loop * 40), bounce);
+    path.quadTo(bend(bounce, end, d.turn * 0.5, 6 + d.finish * 10), end);
   } else {
-    path.quadTo(v.At(0.5, 0.4 + d.swing, 0.75 + d.loop), v.At(1.0, uEnd, d.finish * 0.9));
+    path.quadTo(bend(release, end, d.swing, 30 + d.loop * 40), end);
   }
   sk.stroke(path, InkPen(4.8, QColor(0, 0, 0, 150)));
   QPen dash(QColor(0xff, 0xe1, 0x3b), 2.8, Qt::CustomDashLine, Qt::RoundCap);
@@ -238,7 +241,7 @@ void BowlingScene(Sketch& sk, const BowlingFace& face, const Delivery& d) {
     sk.fill(puff, QColor(255, 255, 255, 150));
     sk.draw(Circle(bounce - QPointF(0, 4), 4.2), kBall, InkPen(0.8, QColor(0x50, 0x08, 0x0c)));
   }
-  BowlersGrip(sk, d.grip, QPointF(kPanel.right() - 32, kPanel.bottom() - 30));
+  BowlersGrip(sk, d.grip, hand);
   EndBackdrop(sk);
 }
 
@@ -506,8 +509,8 @@ Sketch BowlingFaceSketch(int number) {
   }
   const Tone side = SideTone(face.side);
   CardBase(sk, side.main);
-  Value(sk, face.value, QRectF(5, 1, 48, 46), QColor(0, 0, 0));
-  sk.draw(StumpsPath(QPointF(29, 62), 15), Qt::white, InkPen(1.0, QColor(0, 0, 0, 200)));
+  Value(sk, face.value, QRectF(5, 3, 48, 44), QColor(0, 0, 0));
+  sk.fill(StumpsPath(QPointF(29, 63), 17), Qt::white);
   Name(sk, face.name, QRectF(59, 5, kW - 66, 56), QColor(0, 0, 0));
   BowlingScene(sk, face, Deliveries().at(face.name));
   return sk;

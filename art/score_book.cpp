@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "art/art_sizes.h"
 #include "art/fonts.h"
@@ -50,6 +51,19 @@ void Print(Sketch& sk, const QString& text, QPointF at, QPointF along, double si
   sk.restore();
 }
 
+// A smooth line through the points (a Catmull-Rom spline), as a hand rules
+// a page that is not quite flat.
+QPainterPath Smooth(const std::vector<QPointF>& pts, QPainterPath path = {}, bool join = false) {
+  if (pts.empty()) return path;
+  if (join) path.lineTo(pts[0]);
+  else path.moveTo(pts[0]);
+  for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
+    const QPointF p0 = pts[i == 0 ? 0 : i - 1], p1 = pts[i], p2 = pts[i + 1], p3 = pts[std::min(i + 2, pts.size() - 1)];
+    path.cubicTo(p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2);
+  }
+  return path;
+}
+
 QPainterPath Quad(QPointF a, QPointF b, QPointF c, QPointF d) { return Polygon({a, b, c, d}); }
 
 // One page: the over grid, the extras and subtotal rows, the wickets and
@@ -77,24 +91,25 @@ void Page(Sketch& sk, int firstOver, int innings, const QString& heading) {
   const QPen thin(kRule, 1.1), bold(kRule, 2.0);
 
   // The over grid: ten columns, six rows.
-  QPainterPath outline;
-  outline.moveTo(corner(0, 0));
-  for (int i = 1; i <= 10; ++i) outline.lineTo(corner(i, 0));
-  for (int j = 1; j <= 6; ++j) outline.lineTo(corner(10, j));
-  for (int i = 9; i >= 0; --i) outline.lineTo(corner(i, 6));
-  for (int j = 5; j >= 1; --j) outline.lineTo(corner(0, j));
+  auto columnLine = [&](int i) {
+    std::vector<QPointF> pts;
+    for (int j = 0; j <= 6; ++j) pts.push_back(corner(i, j));
+    return pts;
+  };
+  auto rowLine = [&](int j) {
+    std::vector<QPointF> pts;
+    for (int i = 0; i <= 10; ++i) pts.push_back(corner(i, j));
+    return pts;
+  };
+  auto reversed = [](std::vector<QPointF> v) { return std::vector<QPointF>(v.rbegin(), v.rend()); };
+  QPainterPath outline = Smooth(rowLine(0));
+  outline = Smooth(columnLine(10), outline, true);
+  outline = Smooth(reversed(rowLine(6)), outline, true);
+  outline = Smooth(reversed(columnLine(0)), outline, true);
   outline.closeSubpath();
   sk.fill(outline, QColor(0xff, 0xff, 0xff, 200));
-  for (int i = 1; i < 10; ++i) {
-    QPainterPath line(corner(i, 0));
-    for (int j = 1; j <= 6; ++j) line.lineTo(corner(i, j));
-    sk.stroke(line, thin);
-  }
-  for (int j = 1; j < 6; ++j) {
-    QPainterPath line(corner(0, j));
-    for (int i = 1; i <= 10; ++i) line.lineTo(corner(i, j));
-    sk.stroke(line, thin);
-  }
+  for (int i = 1; i < 10; ++i) sk.stroke(Smooth(columnLine(i)), thin);
+  for (int j = 1; j < 6; ++j) sk.stroke(Smooth(rowLine(j)), thin);
   sk.stroke(outline, bold);
 
   // Column numbers over the grid, the OVERS heading over them, the page's
@@ -107,44 +122,55 @@ void Page(Sketch& sk, int firstOver, int innings, const QString& heading) {
   Print(sk, "OVERS", gridTop - down * 27, across, 13);
   Print(sk, heading, gridTop - down * 52, across, 17, 300);
 
-  // A row of ten boxes around the given centres, `half` pixels above and below.
-  auto row = [&](const std::array<QPointF, 10>& centres, double half, const QString& caption) {
-    std::array<QPointF, 11> edges{};
-    for (int i = 1; i < 10; ++i) edges[i] = (centres[i - 1] + centres[i]) / 2;
-    edges[0] = 2 * centres[0] - edges[1];
-    edges[10] = 2 * centres[9] - edges[9];
-    // The row's top and bottom follow each box's own centre, as the hand
-    // that ruled the book did.
-    const QPointF h = down * half;
-    QPainterPath box(edges[0] - h);
+  // A row of ten boxes ruled straight along the line that best fits the
+  // given centres, tall enough that every centre sits well inside its box.
+  // Returns the row's half height and, in `line`, the centres moved onto the
+  // ruled line.
+  auto row = [&](const std::array<QPointF, 10>& centres, double minHalf, const QString& caption,
+                 std::array<QPointF, 10>* line = nullptr) {
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (QPointF c : centres) sx += c.x(), sy += c.y(), sxx += c.x() * c.x(), sxy += c.x() * c.y();
+    const double slope = (10 * sxy - sx * sy) / (10 * sxx - sx * sx), base = (sy - slope * sx) / 10;
+    const QPointF normal = Unit(QPointF(-slope, 1));
+    std::array<QPointF, 10> onLine{};
+    double half = minHalf;
     for (int i = 0; i < 10; ++i) {
-      box.lineTo(centres[i] - h);
-      box.lineTo(edges[i + 1] - h);
+      onLine[i] = QPointF(centres[i].x(), base + slope * centres[i].x());
+      half = std::max(half, std::abs(QPointF::dotProduct(centres[i] - onLine[i], normal)) + 7.5);
     }
-    box.lineTo(edges[10] + h);
-    for (int i = 9; i >= 0; --i) {
-      box.lineTo(centres[i] + h);
-      box.lineTo(edges[i] + h);
-    }
-    box.closeSubpath();
+    std::array<QPointF, 11> edges{};
+    for (int i = 1; i < 10; ++i) edges[i] = (onLine[i - 1] + onLine[i]) / 2;
+    edges[0] = 2 * onLine[0] - edges[1];
+    edges[10] = 2 * onLine[9] - edges[9];
+    const QPointF h = normal * half;
+    const QPainterPath box = Quad(edges[0] - h, edges[10] - h, edges[10] + h, edges[0] + h);
     sk.fill(box, QColor(0xff, 0xff, 0xff, 200));
     for (int i = 1; i < 10; ++i) sk.stroke(Polyline({edges[i] - h, edges[i] + h}), thin);
     sk.stroke(box, bold);
-    Print(sk, caption, edges[0] - h - down * 7, across, 10.5, 120, Qt::AlignLeft);
+    Print(sk, caption, edges[0] - h - normal * 7, Unit(QPointF(1, slope)), 10.5, 120, Qt::AlignLeft);
+    if (line) *line = onLine;
+    return half;
   };
-  std::array<QPointF, 10> extras{}, subtotal{}, wickets{}, total{};
+  std::array<QPointF, 10> extras{}, subtotal{}, ruled{}, wickets{}, total{};
   for (int m = 0; m < 10; ++m) {
     const OverCells& over = kOverCells[static_cast<std::size_t>(firstOver - 1 + m)];
     extras[m] = Centre(over.extras, kCellSize, kCellSize);
     subtotal[m] = Centre(over.subtotal, kCellSize, kCellSize);
-    const QPointF step = Unit(subtotal[m] - extras[m]);
-    wickets[m] = subtotal[m] + step * 39;
-    total[m] = subtotal[m] + step * 76;
   }
   row(extras, 13.5, "EXTRAS");
-  row(subtotal, 13.5, "SUBTOTAL");
-  row(wickets, 11.5, "WICKETS");
-  row(total, 11.5, "TOTAL");
+  const double subHalf = row(subtotal, 13.5, "SUBTOTAL", &ruled);
+  // The wickets and total rows take nothing written: ruled under the
+  // subtotal row, each with its caption above it.
+  const double rowHalf = 11.5, caption = 13;
+  QPointF below;
+  for (int m = 0; m < 10; ++m) below += subtotal[m] - extras[m];  // down the page, as the rows above step
+  below = Unit(below);
+  for (int m = 0; m < 10; ++m) {
+    wickets[m] = ruled[m] + below * (subHalf + caption + rowHalf);
+    total[m] = wickets[m] + below * (2 * rowHalf + caption);
+  }
+  row(wickets, rowHalf, "WICKETS");
+  row(total, rowHalf, "TOTAL");
 
   // The score box: runs and wickets side by side along the page's slant.
   const QPointF runs = Centre(kScoreTotalCells[static_cast<std::size_t>(innings - 1)], kTotalWidth, kTotalHeight);
