@@ -4,6 +4,7 @@
 // the player's clicks and keys to the match; it holds no rules of its own.
 
 #include <QButtonGroup>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
@@ -22,7 +23,6 @@
 #include "table/score_book_view.h"
 
 class QEventLoop;
-class QInputDialog;
 
 namespace tanvorel {
 
