@@ -32,17 +32,6 @@ void Sketch::draw(const QPainterPath& path, const QBrush& brush, const QPen& pen
       item.pen.setBrush(penBrush);
     }
   }
-  // Consecutive shapes in the same paint become one path: the same pixels
-  // for opaque paint, and far fewer paths to fill when the picture is played.
-  if (!items_.empty()) {
-    Item& last = items_.back();
-    if (last.kind == Kind::Draw && last.pen == item.pen && last.brush == item.brush &&
-        (item.brush.style() == Qt::NoBrush || item.brush.isOpaque())) {
-      last.path.setFillRule(Qt::WindingFill);
-      last.path.addPath(item.path);
-      return;
-    }
-  }
   items_.push_back(std::move(item));
 }
 
