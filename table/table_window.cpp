@@ -152,6 +152,7 @@ void TableWindow::BuildControls() {
 
   copyright_ = Place(new QLabel(this), kCopyrightRect);
   copyright_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  copyright_->setWordWrap(true);
   QFont arial("Arial");
   arial.setPointSizeF(8.25);
   copyright_->setFont(arial);
@@ -387,6 +388,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
   autoPlayTimer_.stop();
   notepad_->flashTimer()->stop();
   for (QEventLoop* pause : pauses_) pause->quit();
+  pen_->hide();
   if (nameDialog_) nameDialog_->reject();
   RefreshPlayable();
   ArtLibrary::instance().ReleaseForClosing();
