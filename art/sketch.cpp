@@ -124,6 +124,20 @@ QRectF Sketch::text(const QString& text, const QFont& font, double pixelSize, co
   return transform_.mapRect(all.boundingRect());
 }
 
+namespace {
+// Drawing a path makes Qt keep a converted copy of it inside the path, about
+// four times the size of the path itself. Pictures are played rarely (their
+// rasters are cached), so each path is drawn from a private copy whose
+// conversion goes when the copy does.
+void DrawUncached(QPainter& painter, const QPainterPath& path) {
+  if (path.elementCount() == 0) return painter.drawPath(path);
+  QPainterPath copy = path;
+  const QPainterPath::Element first = copy.elementAt(0);
+  copy.setElementPositionAt(0, first.x, first.y);  // detaches the copy
+  painter.drawPath(copy);
+}
+}  // namespace
+
 void Sketch::play(QPainter& painter) const {
   int clips = 0;
   painter.save();
@@ -132,7 +146,7 @@ void Sketch::play(QPainter& painter) const {
       case Kind::Draw:
         painter.setPen(item.pen);
         painter.setBrush(item.brush);
-        painter.drawPath(item.path);
+        DrawUncached(painter, item.path);
         break;
       case Kind::Clip:
         painter.save();

@@ -1,7 +1,10 @@
 #include "table/table_window.h"
 
 #include <QApplication>
+#include <malloc.h>
+
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -240,8 +243,45 @@ std::optional<CatalogueError> TableWindow::OpenAndSetUp(const SetUpOptions& opti
   auto error = match_.SetUp(options);
   inSetUp_ = false;
   RefreshPlayable();
+  if (!error && !closed_) StartWarmingArt();
   DeleteIfDone();
   return error;
+}
+
+void TableWindow::StartWarmingArt() {
+  auto pictureSize = [](double longSideScale, bool sideways) {
+    const double longSide = TwipsToPixels(static_cast<float>(longSideScale * kCardLongSideTwips));
+    const double shortSide = TwipsToPixels(static_cast<float>(static_cast<float>(longSideScale * kCardLongSideTwips) * kCardShortSideRatio));
+    return sideways ? QSizeF(longSide, shortSide) : QSizeF(shortSide, longSide);
+  };
+  ArtLibrary& art = ArtLibrary::instance();
+  for (const FaceHolder* holder : {&art.Batting(), &art.Bowling(), &art.Fielding()})
+    for (int n = 1; n <= holder->count(); ++n)
+      for (double scale : {1.0, 0.9}) toWarm_.emplace_back(holder->Card(n), pictureSize(scale, false));
+  const BackHolder& backs = art.ImageForm();
+  for (BackName name : {BackName::BowlingCardBackVert, BackName::BattingCardBackVert, BackName::FieldingCardBackVert})
+    toWarm_.emplace_back(backs.Back(name), pictureSize(0.5, false));
+  for (BackName name : {BackName::BowlingCardBackHorz, BackName::BattingCardBackHorz, BackName::FieldingCardBackHorz})
+    for (int i = 1; i <= 9; ++i) toWarm_.emplace_back(backs.Back(name), pictureSize(0.7 + 0.005 * i, true));
+  warmTimer_.setInterval(0);
+  connect(&warmTimer_, &QTimer::timeout, this, &TableWindow::WarmSomeArt, Qt::UniqueConnection);
+  warmTimer_.start();
+}
+
+void TableWindow::WarmSomeArt() {
+  // A few milliseconds at a time, so that clicks are never kept waiting.
+  QElapsedTimer clock;
+  clock.start();
+  const double dpr = devicePixelRatioF();
+  while (!toWarm_.empty() && clock.elapsed() < 4) {
+    const auto [picture, size] = toWarm_.back();
+    toWarm_.pop_back();
+    if (picture) picture->prepare(size, dpr);
+  }
+  if (toWarm_.empty()) {
+    warmTimer_.stop();
+    malloc_trim(0);  // hand back what drawing the pictures used on the way
+  }
 }
 
 void TableWindow::showEvent(QShowEvent* event) {
@@ -386,6 +426,8 @@ void TableWindow::closeEvent(QCloseEvent* event) {
   // running inside it (a pen pause, the name prompt, a chain of messages).
   match_.DetachTable();
   autoPlayTimer_.stop();
+  warmTimer_.stop();
+  toWarm_.clear();
   notepad_->flashTimer()->stop();
   for (QEventLoop* pause : pauses_) pause->quit();
   pen_->hide();

@@ -105,6 +105,8 @@ class TableWindow : public QWidget, public TableOps {
   void OnFaceClicked(CardFace* face);
   void RefreshPlayable();
   void DeleteIfDone();
+  void StartWarmingArt();
+  void WarmSomeArt();
 
   Match match_;
 
@@ -124,6 +126,10 @@ class TableWindow : public QWidget, public TableOps {
   QScrollBar* demoSpeed_ = nullptr;
   QTimer autoPlayTimer_;
   PenOverlay* pen_ = nullptr;
+  // Pictures to draw ahead, at the sizes the table shows them, while the
+  // player reads the notepad, so that no paint has to draw one first.
+  std::vector<std::pair<PicturePtr, QSizeF>> toWarm_;
+  QTimer warmTimer_;
 
   QPointer<QInputDialog> nameDialog_;
   std::vector<QEventLoop*> pauses_;  // the pen's pauses under way, innermost last
