@@ -77,10 +77,11 @@ void Match::ComputerFields() {
 }
 
 void Match::HighlightPlayer() {
-  // The person at the awaited position is marked; nobody while no card is awaited.
+  // The person at the awaited position is marked; nobody while no card is
+  // awaited, nor once the match is decided.
   std::array<bool, 5> marked{};
   const int stage = state_.PlayStage;
-  if (stage >= 1 && stage <= 4) marked[static_cast<std::size_t>(PersonAtPosition(state_.CurrentPlayer, stage))] = true;
+  if (stage >= 1 && stage <= 4 && !resultDeclared_) marked[static_cast<std::size_t>(PersonAtPosition(state_.CurrentPlayer, stage))] = true;
   trace_->OnHighlight(marked);
   table_->SetHighlight(marked);
 }

@@ -149,7 +149,7 @@ void TableWindow::BuildControls() {
   for (int person = 1; person <= 4; ++person) {
     auto* label = Place(new NameLabel(nameAlignments[person], this), kPlayerNameRects[static_cast<std::size_t>(person)]);
     label->setFont(Comic(9.75));
-    label->setText("X");
+    label->setOpaque(false);  // the names and their marks come with the set-up
     playerName2_[static_cast<std::size_t>(person)] = label;
   }
 
@@ -188,6 +188,10 @@ void TableWindow::BuildControls() {
   demoSpeed_->setAccessibleName("Demo speed, slow to fast");
   demoSpeed_->setToolTip("Demo speed: slow on the left, fast on the right");
   connect(demoSpeed_, &QScrollBar::valueChanged, this, [this] { match_.HScroll1_Change(); });
+  // Until the set-up selects play mode the table shows it so already.
+  playMode_->setChecked(true);
+  demoSpeedLabel_->hide();
+  demoSpeed_->hide();
 
   pen_ = new PenOverlay(this);
   pen_->setGeometry(rect());
