@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <QWheelEvent>
 #include <algorithm>
@@ -38,13 +39,47 @@ NotepadText::NotepadText(QWidget* parent) : QWidget(parent) {
   setText(" ");
 }
 
+namespace {
+
+// Text to lay out: carriage returns become line breaks, and a long run with
+// no space in it (a very long name, say) gets a break opportunity every few
+// letters, so that it wraps at the page's edge and lays out quickly.
+QString Breakable(const QString& text) {
+  constexpr int kRun = 12;
+  QString out;
+  out.reserve(text.size() + text.size() / kRun);
+  QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+  int run = 0;
+  qsizetype from = 0;
+  for (qsizetype to = graphemes.toNextBoundary(); to != -1; to = graphemes.toNextBoundary()) {
+    QString piece = text.mid(from, to - from);
+    from = to;
+    const QChar first = piece.at(0);
+    if (first == QChar('\r') || first == QChar('\n')) {
+      out += QChar::LineSeparator;
+      run = 0;
+      continue;
+    }
+    if (first.isSpace()) {
+      run = 0;
+    } else if (++run > kRun) {
+      out += QChar(0x200B);  // zero-width space: a place to break, nothing to see
+      run = 1;
+    }
+    out += piece;
+  }
+  return out;
+}
+
+}  // namespace
+
 void NotepadText::setText(const QString& text) {
-  if (text == text_) return;
+  if (text == text_ && layout_) return;
   text_ = text;
-  shown_ = text;
-  shown_.replace(QChar('\r'), QChar::LineSeparator);
-  shown_.replace(QChar('\n'), QChar::LineSeparator);
-  setAccessibleDescription(shown_);
+  shown_ = Breakable(text);
+  QString spoken = text;
+  spoken.replace(QChar('\r'), QChar('\n'));
+  setAccessibleDescription(spoken);
   scroll_ = 0;
   Fit();
   update();
@@ -63,34 +98,44 @@ QRectF NotepadText::TextArea() const {
   return QRectF(0, 0, width(), h);
 }
 
+double NotepadText::LayOut(double pointSize, double width) {
+  QFont f("Comic Sans MS");
+  f.setPointSizeF(pointSize);
+  layout_ = std::make_unique<QTextLayout>(shown_, f, this);
+  layout_->setTextOption(WrapOption());
+  layout_->setCacheEnabled(true);
+  double y = 0;
+  layout_->beginLayout();
+  for (QTextLine line = layout_->createLine(); line.isValid(); line = layout_->createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, y));
+    y += line.height();
+  }
+  layout_->endLayout();
+  return y;
+}
+
 void NotepadText::Fit() {
   const QRectF area = TextArea();
   if (area.width() <= 0) return;
-  QFont f("Comic Sans MS");
-  for (pointSize_ = kDesignPointSize;; pointSize_ -= 0.5) {
-    f.setPointSizeF(pointSize_);
-    // Lay the text out exactly as it will be painted.
-    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&probe);
-    p.setFont(f);
-    const QRectF used = p.boundingRect(QRectF(0, 0, area.width(), 1e6), shown_, WrapOption());
-    overflow_ = static_cast<int>(std::ceil(used.height() - area.height()));
-    if (overflow_ <= 0 || pointSize_ <= kSmallestPointSize) break;
-  }
-  overflow_ = std::max(overflow_, 0);
+  double needed = LayOut(pointSize_ = kDesignPointSize, area.width());
+  // Too long for the page: smaller, a step at a time, or straight to the
+  // smallest size when it is far too long.
+  if (needed > area.height() && needed > 3 * area.height()) needed = LayOut(pointSize_ = kSmallestPointSize, area.width());
+  while (needed > area.height() && pointSize_ > kSmallestPointSize)
+    needed = LayOut(pointSize_ -= 0.5, area.width());
+  overflow_ = std::max(0, static_cast<int>(std::ceil(needed - area.height())));
   scroll_ = std::clamp(scroll_, 0, overflow_);
 }
 
 void NotepadText::paintEvent(QPaintEvent*) {
+  if (!layout_) return;
   QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF area = TextArea();
   p.setClipRect(area);
-  QFont f("Comic Sans MS");
-  f.setPointSizeF(pointSize_);
-  p.setFont(f);
   p.setPen(QColor(20, 24, 60));
-  p.drawText(QRectF(0, -scroll_, area.width(), area.height() + overflow_), shown_, WrapOption());
+  layout_->draw(&p, QPointF(0, -scroll_));
   if (overflow_ > 0) {
     // More to read: a small arrow at the edge that still hides text.
     p.setRenderHint(QPainter::Antialiasing);

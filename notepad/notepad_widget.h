@@ -5,8 +5,10 @@
 // only shows it and reports the presses.
 
 #include <QPushButton>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "cards/art_library.h"
 
@@ -35,9 +37,12 @@ class NotepadText : public QWidget {
  private:
   void Fit();
   QRectF TextArea() const;
+  // Lays the text out at `pointSize` and `width`; returns its height.
+  double LayOut(double pointSize, double width);
 
   QString text_;
-  QString shown_;  // carriage returns as line breaks
+  QString shown_;  // carriage returns as line breaks, long runs breakable
+  std::unique_ptr<QTextLayout> layout_;
   int writableHeight_ = 0;
   double pointSize_ = 9.75;
   int overflow_ = 0;  // pixels the text runs past the page

@@ -1,5 +1,6 @@
 #include "table/name_label.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace tanvorel {
@@ -17,7 +18,19 @@ void NameLabel::setText(const QString& text) {
   text_ = clean;
   setToolTip(text_);
   setAccessibleName(text_.isEmpty() ? QStringLiteral("(no name)") : text_);
+  Elide();
+}
+
+void NameLabel::Elide() {
+  shown_ = fontMetrics().elidedText(text_, Qt::ElideRight, width() - 2);
   update();
+}
+
+void NameLabel::resizeEvent(QResizeEvent*) { Elide(); }
+
+void NameLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) Elide();
+  QWidget::changeEvent(event);
 }
 
 void NameLabel::setOpaque(bool opaque) {
@@ -25,8 +38,6 @@ void NameLabel::setOpaque(bool opaque) {
   opaque_ = opaque;
   update();
 }
-
-QString NameLabel::shownText() const { return fontMetrics().elidedText(text_, Qt::ElideRight, width() - 2); }
 
 void NameLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -19,13 +19,18 @@ class NameLabel : public QWidget {
   bool opaque() const { return opaque_; }
   void setBackground(const QColor& colour) { background_ = colour; }
   // The text as painted, shortened to the width.
-  QString shownText() const;
+  QString shownText() const { return shown_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void Elide();
+
   QString text_;
+  QString shown_;
   Qt::Alignment alignment_;
   QColor background_{255, 255, 0};
   bool opaque_ = true;

@@ -54,8 +54,7 @@ ScoreBookView::ScoreBookView(QWidget* parent) : QWidget(parent), picture_(ScoreB
   overTotal_.fill("X");
   scoreTotal_.fill("0");
   wickets_.fill("0");
-  homeTeam_ = "The New Guy";
-  UpdateAccessibleText();
+  setHomeTeamName("The New Guy");
 }
 
 QString* ScoreBookView::find(SheetLabel label, int index) {
@@ -88,6 +87,11 @@ QString ScoreBookView::caption(SheetLabel label, int index) const {
 
 void ScoreBookView::setHomeTeamName(const QString& name) {
   homeTeam_ = name;
+  // One line, shortened with an ellipsis to the narrow box over the heading.
+  QString line = name;
+  for (QChar& c : line)
+    if (c.category() == QChar::Other_Control) c = QChar(' ');
+  homeTeamShown_ = QFontMetricsF(TeamFont()).elidedText(line, Qt::ElideRight, LocalRect(kTeamNameLabels[0].rect).width());
   update();
   UpdateAccessibleText();
 }
@@ -131,9 +135,7 @@ void ScoreBookView::paintEvent(QPaintEvent* event) {
     const QRectF r = LocalRect(kTeamNameLabels[i].rect);
     const QString text = teamName(static_cast<int>(i));
     if (i == 0) {
-      // The human's name has a narrow box: it is shortened with an ellipsis.
-      const QString elided = p.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(r.width()));
-      p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, elided);
+      p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, homeTeamShown_);
     } else {
       p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }

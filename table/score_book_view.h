@@ -22,6 +22,7 @@ class ScoreBookView : public QWidget {
   QString caption(SheetLabel label, int index) const;
   void setHomeTeamName(const QString& name);
   QString teamName(int index) const;  // TeamName(0..11)
+  QString homeTeamShown() const { return homeTeamShown_; }
 
   // Where a label lies in this widget, in pixels.
   QRectF labelRect(SheetLabel label, int index) const;
@@ -40,6 +41,7 @@ class ScoreBookView : public QWidget {
   std::array<QString, 3> scoreTotal_;
   std::array<QString, 3> wickets_;
   QString homeTeam_;
+  QString homeTeamShown_;  // shortened to its box
 };
 
 }  // namespace tanvorel

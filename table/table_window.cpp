@@ -351,7 +351,7 @@ void TableWindow::PlacePen(int x, int y) {
   // Wait 100 ms while the window goes on serving events; a close ends the wait.
   QEventLoop pause;
   pauses_.push_back(&pause);
-  QTimer::singleShot(100, &pause, &QEventLoop::quit);
+  QTimer::singleShot(penPauseMs_, &pause, &QEventLoop::quit);
   pause.exec();
   pauses_.pop_back();
   DeleteIfDone();

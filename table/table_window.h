@@ -45,6 +45,9 @@ class TableWindow : public QWidget, public TableOps {
   bool isClosed() const { return closed_; }
   // Delete the window by itself once it has closed and nothing runs inside it.
   void setDeleteWhenClosed(bool yes) { deleteWhenClosed_ = yes; }
+  // How long each stop of the pen lasts (100 ms); tests that drive many
+  // matches shorten it. The pause always lets events run.
+  void setPenPause(int milliseconds) { penPauseMs_ = milliseconds; }
 
   // The controls, by their names on the table.
   CardFace* CardGraphic(int slot) const { return cardGraphic_.at(static_cast<std::size_t>(slot)); }
@@ -137,6 +140,7 @@ class TableWindow : public QWidget, public TableOps {
   bool closed_ = false;
   bool deleteWhenClosed_ = false;
   bool centred_ = false;
+  int penPauseMs_ = 100;
 };
 
 }  // namespace tanvorel
