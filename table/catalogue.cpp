@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace tanvorel {
 
@@ -11,24 +12,31 @@ namespace {
 // to their end without being stored, so a huge line costs no memory.
 constexpr std::size_t kColumnsKept = 25;
 
+enum class LineRead { Line, End, Failed };
+
 // Reads the next line into `line` (at most kColumnsKept characters kept).
-// A line ends at CR LF, a lone CR or a lone LF. Returns false at end of file
-// when no character of a new line was read.
-bool ReadLine(std::istream& in, std::string& line) {
+// A line ends at CR LF, a lone CR or a lone LF. End means the file ended
+// before any character of a new line; Failed that reading itself failed
+// (the stream library reports that by throwing).
+LineRead ReadLine(std::istream& in, std::string& line) {
   line.clear();
   std::streambuf* buf = in.rdbuf();
-  if (buf == nullptr) return false;
+  if (buf == nullptr) return LineRead::Failed;
   bool any = false;
-  for (;;) {
-    const int c = buf->sbumpc();
-    if (c == std::char_traits<char>::eof()) return any;
-    any = true;
-    if (c == '\n') return true;
-    if (c == '\r') {
-      if (buf->sgetc() == '\n') buf->sbumpc();
-      return true;
+  try {
+    for (;;) {
+      const int c = buf->sbumpc();
+      if (c == std::char_traits<char>::eof()) return any ? LineRead::Line : LineRead::End;
+      any = true;
+      if (c == '\n') return LineRead::Line;
+      if (c == '\r') {
+        if (buf->sgetc() == '\n') buf->sbumpc();
+        return LineRead::Line;
+      }
+      if (line.size() < kColumnsKept) line.push_back(static_cast<char>(c));
     }
-    if (line.size() < kColumnsKept) line.push_back(static_cast<char>(c));
+  } catch (const std::exception&) {
+    return LineRead::Failed;
   }
 }
 
@@ -47,6 +55,7 @@ bool StartsWithDigit(const std::string& line) { return !line.empty() && line[0] 
 const char* KindText(CatalogueErrorKind kind) {
   switch (kind) {
     case CatalogueErrorKind::CannotOpen: return "the file cannot be opened";
+    case CatalogueErrorKind::CannotRead: return "the file cannot be read";
     case CatalogueErrorKind::EndsEarly: return "the file ends too early";
     case CatalogueErrorKind::NotADigit: return "a card line does not begin with a digit";
   }
@@ -83,6 +92,12 @@ CatalogueResult ReadCatalogue(std::istream& in, const std::string& name) {
     return result;
   };
 
+  auto readProblem = [&](LineRead read) -> std::optional<CatalogueResult> {
+    if (read == LineRead::Line) return std::nullopt;
+    if (read == LineRead::Failed) return fail(CatalogueErrorKind::CannotRead, "a read from the disk failed");
+    return fail(CatalogueErrorKind::EndsEarly, "expected 166 lines, found " + std::to_string(lineNumber - 1));
+  };
+
   // The sections in file order: lines to discard before, card type, count.
   struct Section {
     int skip;
@@ -99,13 +114,11 @@ CatalogueResult ReadCatalogue(std::istream& in, const std::string& name) {
   for (const Section& section : sections) {
     for (int i = 0; i < section.skip; ++i) {
       ++lineNumber;
-      if (!ReadLine(in, line))
-        return fail(CatalogueErrorKind::EndsEarly, "expected 166 lines, found " + std::to_string(lineNumber - 1));
+      if (auto problem = readProblem(ReadLine(in, line))) return *problem;
     }
     for (int n = 1; n <= section.count; ++n) {
       ++lineNumber;
-      if (!ReadLine(in, line))
-        return fail(CatalogueErrorKind::EndsEarly, "expected 166 lines, found " + std::to_string(lineNumber - 1));
+      if (auto problem = readProblem(ReadLine(in, line))) return *problem;
       if (!StartsWithDigit(line))
         return fail(CatalogueErrorKind::NotADigit, std::string(section.what) + " card " + std::to_string(n));
       const CardRecord record = ParseCardLine(line);

@@ -20,7 +20,8 @@ namespace tanvorel {
 inline constexpr int kCatalogueLines = 166;
 
 enum class CatalogueErrorKind {
-  CannotOpen,      // missing file or folder, a folder in its place, unreadable
+  CannotOpen,      // missing file or folder, a folder in its place
+  CannotRead,      // the file opened but reading it failed
   EndsEarly,       // the file ends before its 166th line
   NotADigit,       // a card line that does not begin with a decimal digit
 };

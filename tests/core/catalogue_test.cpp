@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace tanvorel {
@@ -122,6 +125,96 @@ TEST(Catalogue, ShippedFileHoldsTheGame) {
   EXPECT_EQ(cat[3][1], (CardRecord{0, "Blue", "Catch"}));
   EXPECT_EQ(cat[3][2], (CardRecord{0, "Blue", ""}));
   EXPECT_EQ(cat[3][59], (CardRecord{6, "Green", "Catch"}));
+}
+
+}  // namespace
+}  // namespace tanvorel
+
+namespace tanvorel {
+namespace {
+
+// Side files as a player may leave them: the report always names the file,
+// the line and what is wrong, and nothing hangs or takes the memory.
+class BadCatalogueFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tanvorel-catalogue-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& content) {
+    const auto path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+  }
+  static std::string Shipped() {
+    std::ifstream in(std::string(TANVOREL_SOURCE_DIR) + "/Details/CardDetails.ini", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(BadCatalogueFile, ReportsEachKindOfDamage) {
+  std::string garbage(4096, '\0');
+  for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 2654435761u) >> 13);
+  const std::string shipped = Shipped();
+  struct Case {
+    std::string name, content;
+    CatalogueErrorKind kind;
+    int line;
+  };
+  const Case cases[] = {
+      {"empty.ini", "", CatalogueErrorKind::EndsEarly, 1},
+      {"truncated.ini", shipped.substr(0, shipped.size() / 2), CatalogueErrorKind::EndsEarly, 0},
+      {"garbage.ini", garbage, CatalogueErrorKind::NotADigit, 0},
+      {"no-line-ends.ini", std::string(300000, '7'), CatalogueErrorKind::EndsEarly, 2},
+  };
+  for (const Case& c : cases) {
+    const CatalogueResult result = LoadCatalogueFile(Write(c.name, c.content));
+    ASSERT_FALSE(result.ok()) << c.name;
+    EXPECT_EQ(result.error->kind, c.kind) << c.name << ": " << result.error->Report();
+    if (c.line != 0) {
+      EXPECT_EQ(result.error->line, c.line) << c.name;
+    }
+    EXPECT_NE(result.error->Report().find(c.name), std::string::npos);
+    EXPECT_NE(result.error->Report().find("Line: "), std::string::npos);
+  }
+}
+
+TEST_F(BadCatalogueFile, UnreadableFile) {
+  // Opens, but every read fails.
+  const CatalogueResult result = LoadCatalogueFile("/proc/self/mem");
+  ASSERT_FALSE(result.ok());
+  EXPECT_EQ(result.error->kind, CatalogueErrorKind::CannotRead);
+  EXPECT_NE(result.error->Report().find("cannot be read"), std::string::npos);
+}
+
+TEST_F(BadCatalogueFile, HundredMegabytesLoadInBoundedMemory) {
+  // 100 MB after the 166 lines, and 100 MB on one heading line.
+  const std::string shipped = Shipped();
+  std::string big = shipped;
+  big.append(100u << 20, 'x');
+  EXPECT_TRUE(LoadCatalogueFile(Write("big-tail.ini", big)).ok());
+  std::string longHeading(100u << 20, 'h');
+  longHeading += "\r\n" + shipped.substr(shipped.find('\n') + 1);
+  big.clear();
+  big.shrink_to_fit();
+  const CatalogueResult result = LoadCatalogueFile(Write("long-heading.ini", longHeading));
+  EXPECT_TRUE(result.ok()) << result.error->Report();
+}
+
+TEST_F(BadCatalogueFile, LoneLineFeedsEndLines) {
+  std::string shipped = Shipped();
+  std::string lf;
+  for (char c : shipped)
+    if (c != '\r') lf += c;
+  const CatalogueResult fromLf = LoadCatalogueFile(Write("lf.ini", lf));
+  const CatalogueResult fromCrLf = LoadCatalogueFile(Write("crlf.ini", shipped));
+  ASSERT_TRUE(fromLf.ok());
+  ASSERT_TRUE(fromCrLf.ok());
+  EXPECT_EQ(*fromLf.catalogue, *fromCrLf.catalogue);
 }
 
 }  // namespace
