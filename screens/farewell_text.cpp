@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <system_error>
 
 namespace tanvorel {
 
@@ -13,6 +14,25 @@ bool IsEndLine(const std::string& line) {
 }
 
 namespace {
+
+constexpr int kEof = std::char_traits<char>::eof();
+
+// One character from the file; a read error (a failing disk, say) ends the
+// file there, like its end.
+int Take(std::streambuf* buf) {
+  try {
+    return buf->sbumpc();
+  } catch (...) {
+    return kEof;
+  }
+}
+int Peek(std::streambuf* buf) {
+  try {
+    return buf->sgetc();
+  } catch (...) {
+    return kEof;
+  }
+}
 
 bool HasVisibleText(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](unsigned char c) { return c > ' ' && c != 0x7f; });
@@ -47,11 +67,11 @@ FarewellText ReadFarewell(std::istream& in) {
   };
 
   for (;;) {
-    const int c = buf->sbumpc();
-    if (c == std::char_traits<char>::eof()) break;
+    const int c = Take(buf);
+    if (c == kEof) break;
     if (c == '\r' || c == '\n') {
       // CR LF is one line ending; a lone CR or a lone LF is one too.
-      if (c == '\r' && buf->sgetc() == '\n') buf->sbumpc();
+      if (c == '\r' && Peek(buf) == '\n') Take(buf);
       if (!endLine()) return result;
       continue;
     }
@@ -71,8 +91,10 @@ FarewellText ReadFarewell(std::istream& in) {
 }
 
 FarewellText ReadFarewellFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  std::error_code ec;
+  std::ifstream in;
+  if (std::filesystem::is_regular_file(file, ec)) in.open(file, std::ios::binary);
+  if (!in.is_open()) {
     FarewellText missing;
     missing.message = kDefaultFarewell;
     return missing;
