@@ -1,6 +1,8 @@
 #include "screens/goodbye_window.h"
 
 #include <QCloseEvent>
+#include <QPainter>
+#include <vector>
 
 #include "cards/art_library.h"
 #include "cards/picture_view.h"
@@ -12,6 +14,56 @@
 #include "table/twips_qt.h"
 
 namespace tanvorel {
+
+namespace {
+
+// The boxed game's photograph stands on a white backdrop, and the batter's
+// picture reaches under its left edge: drawn as it is, the backdrop would cut
+// a white notch into the batter. This shows the photograph cut out instead:
+// the white that reaches its border is made transparent, the rest kept.
+class CutOutPicture : public QWidget {
+ public:
+  CutOutPicture(PicturePtr picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    const double dpr = devicePixelRatioF();
+    if (image_.isNull() || image_.devicePixelRatio() != dpr) image_ = CutOut(picture_->render(size() * dpr, dpr));
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), image_);
+  }
+
+ private:
+  static QImage CutOut(QImage image) {
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const int w = image.width(), h = image.height();
+    std::vector<QPoint> todo;
+    auto visit = [&](int x, int y) {
+      QRgb* px = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
+      if (qAlpha(*px) == 0 || qRed(*px) < 250 || qGreen(*px) < 250 || qBlue(*px) < 250) return;
+      *px = qRgba(0, 0, 0, 0);
+      todo.emplace_back(x, y);
+    };
+    for (int x = 0; x < w; ++x) visit(x, 0), visit(x, h - 1);
+    for (int y = 0; y < h; ++y) visit(0, y), visit(w - 1, y);
+    while (!todo.empty()) {
+      const QPoint at = todo.back();
+      todo.pop_back();
+      if (at.x() > 0) visit(at.x() - 1, at.y());
+      if (at.x() + 1 < w) visit(at.x() + 1, at.y());
+      if (at.y() > 0) visit(at.x(), at.y() - 1);
+      if (at.y() + 1 < h) visit(at.x(), at.y() + 1);
+    }
+    return image;
+  }
+
+  PicturePtr picture_;
+  QImage image_;
+};
+
+}  // namespace
 
 Goodbye::Goodbye(std::filesystem::path programFolder, QWidget* parent)
     : QWidget(parent), programFolder_(std::move(programFolder)) {
@@ -26,7 +78,7 @@ Goodbye::Goodbye(std::filesystem::path programFolder, QWidget* parent)
   batter_->setGeometry(ToPixels(kFarewellBatterRect));
   batter_->setAccessibleName("A batter at the crease");
 
-  box_ = new PictureView(FarewellBoxPicture(), this);
+  box_ = new CutOutPicture(FarewellBoxPicture(), this);
   const QRect boxArea = ToPixels(kFarewellBoxRect);
   box_->setGeometry(QRect(boxArea.topLeft(), FarewellBoxPicture()->size()));
   box_->setAccessibleName("The boxed game with its cards and rules");

@@ -46,6 +46,14 @@ class PromptAnswerer {
   QTimer timer_;
 };
 
+// Saves a picture of the window when TANVOREL_SHOTS names a folder.
+void Shot(QWidget* window, const QString& name) {
+  const QByteArray dir = qgetenv("TANVOREL_SHOTS");
+  if (dir.isEmpty() || !window) return;
+  QDir().mkpath(QString::fromLocal8Bit(dir));
+  window->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
 class Screens : public ::testing::Test {
  public:
   void SetUp() override {
@@ -108,6 +116,7 @@ TEST_F(Screens, FarewellShowsTheFileAsWrittenOpensTheTableAndEndEndsTheProgram) 
 
   farewell_->table()->close();
   EXPECT_TRUE(farewell_->isVisible());
+  Shot(farewell_, "farewell");
   ClickEnd();
   EXPECT_FALSE(farewell_->isVisible());
   EXPECT_EQ(ends.count(), 1);
