@@ -31,6 +31,7 @@ void ReplayFolder(const std::string& folder, int (*target)(const std::uint8_t*, 
 }
 
 TEST(FuzzReplay, Catalogue) { ReplayFolder("catalogue", &Catalogue); }
+TEST(FuzzReplay, Farewell) { ReplayFolder("farewell", &Farewell); }
 
 }  // namespace
 }  // namespace tanvorel::fuzz
