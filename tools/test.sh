@@ -14,7 +14,7 @@ if [ "${1:-}" = "--sanitizers" ]; then
   cd build-asan
   # Sanitized code runs a few times slower: the monkey plays fewer matches here,
   # with seeds of its own.
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   TANVOREL_MONKEY_MATCHES=20 TANVOREL_MONKEY_SEED=5001 \
     ctest --output-on-failure -j"$(nproc)"
 else
